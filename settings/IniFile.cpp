@@ -2,7 +2,9 @@
 
 #include "settings/Cp1254.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 
 namespace mv {
@@ -83,6 +85,7 @@ QByteArray IniFile::toBytes() const
 
 bool IniFile::save() const
 {
+    QDir().mkpath(QFileInfo(m_path).absolutePath());
     QSaveFile file(m_path);
     if (!file.open(QIODevice::WriteOnly))
         return false;
