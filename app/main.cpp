@@ -1,1 +1,18 @@
-int main() { return 0; }
+#include "app/Program.h"
+
+#include <QApplication>
+#include <QTextStream>
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Morvanta"));
+
+    mv::ProgramOptions options;
+    QString error;
+    if (!mv::parseProgramOptions(QApplication::arguments(), options, error)) {
+        QTextStream(stderr) << error << Qt::endl;
+        return 2;
+    }
+    return mv::runWindowed(options);
+}

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace mv {
+
+// How the program was asked to run.
+struct ProgramOptions {
+    QString folder;        // the program folder; empty: the folder of the program file
+    bool autoOnce = false; // one automatic run without a window, then end
+    bool autoLoop = false; // automatic mode without a window, until told to stop
+};
+
+// Reads the command line; returns false with a message in `error` when it is wrong.
+bool parseProgramOptions(const QStringList& arguments, ProgramOptions& options, QString& error);
+
+// Runs the program with its window; returns the exit status.
+int runWindowed(const ProgramOptions& options);
+
+} // namespace mv
