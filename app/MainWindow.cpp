@@ -3,6 +3,7 @@
 #include "app/AboutBox.h"
 #include "app/AutoPanel.h"
 #include "app/Background.h"
+#include "app/ScreenOpeners.h"
 #include "screens/ActionGuard.h"
 #include "screens/AppContext.h"
 #include "screens/Dialogs.h"
@@ -63,6 +64,7 @@ MainWindow::MainWindow(AppContext& ctx, QWidget* parent) : QMainWindow(parent), 
 
     buildMenu();
     buildStatusBar();
+    installScreenOpeners(*this, m_ctx);
 
     m_timer = new QTimer(this);
     m_timer->setObjectName(QStringLiteral("Timer1"));
