@@ -14,6 +14,7 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
+#include <QTextStream>
 #include <QTimer>
 
 namespace mv {
@@ -58,6 +59,9 @@ int runWindowed(const ProgramOptions& options)
 {
     const ProgramFolder folder(options.folder.isEmpty() ? QCoreApplication::applicationDirPath() : options.folder);
     QtDialogs dialogs;
+    // SIGTERM and friends end the event loop; the connection then commits and closes in order.
+    TerminationSignals signals;
+    QObject::connect(&signals, &TerminationSignals::terminationRequested, qApp, [] { QApplication::quit(); });
 
     // The scale driver finds its two files in the current folder.
     QDir::setCurrent(folder.path());
@@ -80,8 +84,6 @@ int runWindowed(const ProgramOptions& options)
 
     window.startUp();
 
-    TerminationSignals signals;
-    QObject::connect(&signals, &TerminationSignals::terminationRequested, &window, [] { QApplication::quit(); });
 
     window.show();
     if (!driver.isLoaded())
@@ -92,7 +94,12 @@ int runWindowed(const ProgramOptions& options)
                            Dialogs::Icon::Stop);
         });
     const int status = QApplication::exec();
-    db.close();
+    try {
+        db.close();
+    } catch (const std::exception& e) {
+        QTextStream(stderr) << "morvanta: " << QString::fromUtf8(e.what()) << Qt::endl;
+        return status ? status : 1;
+    }
     return status;
 }
 

@@ -3,48 +3,49 @@
 #include <QSocketNotifier>
 
 #include <csignal>
-#include <sys/socket.h>
+#include <sys/signalfd.h>
 #include <unistd.h>
 
 namespace mv {
 
 namespace {
 
-int g_pipe[2] = {-1, -1};
-
-void onSignal(int signal)
+sigset_t terminationSet()
 {
-    const char byte = char(signal);
-    // Only async-signal-safe work here: one byte into the pipe.
-    [[maybe_unused]] const auto n = ::write(g_pipe[0], &byte, 1);
+    sigset_t set;
+    sigemptyset(&set);
+    sigaddset(&set, SIGTERM);
+    sigaddset(&set, SIGINT);
+    sigaddset(&set, SIGHUP);
+    return set;
 }
 
 } // namespace
 
+void TerminationSignals::blockTerminationSignals()
+{
+    const sigset_t set = terminationSet();
+    pthread_sigmask(SIG_BLOCK, &set, nullptr);
+}
+
 TerminationSignals::TerminationSignals(QObject* parent) : QObject(parent)
 {
-    if (g_pipe[0] < 0 && ::socketpair(AF_UNIX, SOCK_STREAM, 0, g_pipe) != 0)
+    const sigset_t set = terminationSet();
+    m_fd = signalfd(-1, &set, SFD_NONBLOCK | SFD_CLOEXEC);
+    if (m_fd < 0)
         return;
-    m_notifier = new QSocketNotifier(g_pipe[1], QSocketNotifier::Read, this);
+    m_notifier = new QSocketNotifier(m_fd, QSocketNotifier::Read, this);
     connect(m_notifier, &QSocketNotifier::activated, this, [this] {
-        char byte = 0;
-        if (::read(g_pipe[1], &byte, 1) == 1)
-            Q_EMIT terminationRequested(int(byte));
+        signalfd_siginfo info{};
+        while (::read(m_fd, &info, sizeof info) == sizeof info)
+            Q_EMIT terminationRequested(int(info.ssi_signo));
     });
-    struct sigaction action {};
-    action.sa_handler = onSignal;
-    sigemptyset(&action.sa_mask);
-    action.sa_flags = SA_RESTART;
-    for (int s : {SIGTERM, SIGINT, SIGHUP})
-        sigaction(s, &action, nullptr);
 }
 
 TerminationSignals::~TerminationSignals()
 {
-    struct sigaction action {};
-    action.sa_handler = SIG_DFL;
-    for (int s : {SIGTERM, SIGINT, SIGHUP})
-        sigaction(s, &action, nullptr);
+    if (m_fd >= 0)
+        ::close(m_fd);
 }
 
 } // namespace mv

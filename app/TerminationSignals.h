@@ -6,11 +6,18 @@ class QSocketNotifier;
 
 namespace mv {
 
-// Turns SIGTERM, SIGINT and SIGHUP into an orderly end of the event loop, so the open
+// SIGTERM, SIGINT and SIGHUP as an orderly end of the event loop, so the open
 // transaction is committed as on any normal end.
+//
+// The database engine reacts to these signals by shutting its connections down at
+// once, before the program could commit. blockTerminationSignals() must therefore run
+// first thing in main(), before any thread exists: the signals stay blocked in every
+// thread and arrive here only, read from a signal descriptor on the main thread.
 class TerminationSignals : public QObject {
     Q_OBJECT
 public:
+    static void blockTerminationSignals();
+
     explicit TerminationSignals(QObject* parent = nullptr);
     ~TerminationSignals() override;
 
@@ -18,6 +25,7 @@ Q_SIGNALS:
     void terminationRequested(int signal);
 
 private:
+    int m_fd = -1;
     QSocketNotifier* m_notifier = nullptr;
 };
 

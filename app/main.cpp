@@ -1,10 +1,13 @@
 #include "app/Program.h"
+#include "app/TerminationSignals.h"
 
 #include <QApplication>
 #include <QTextStream>
 
 int main(int argc, char** argv)
 {
+    // Before any thread starts: see TerminationSignals.
+    mv::TerminationSignals::blockTerminationSignals();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Morvanta"));
 
