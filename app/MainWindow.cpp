@@ -4,6 +4,7 @@
 #include "app/AutoPanel.h"
 #include "app/Background.h"
 #include "app/ScreenOpeners.h"
+#include "scale/TargetScales.h"
 #include "screens/ActionGuard.h"
 #include "screens/AppContext.h"
 #include "screens/Dialogs.h"
@@ -213,10 +214,7 @@ QString MainWindow::statusText(int panel) const
 
 void MainWindow::refillTargetScales()
 {
-    m_targetScales.clear();
-    const Rows rows = m_ctx.db.run(QStringLiteral("SELECT * FROM TERAZITBL WHERE DURUM='0' ORDER BY TRZIP"));
-    for (int r = 0; r < rows.count(); ++r)
-        m_targetScales << rows.text(r, QStringLiteral("TRZIP"));
+    m_targetScales = activeScaleIps(m_ctx.db);
 }
 
 void MainWindow::startUp()

@@ -135,7 +135,7 @@ QStringList addDemoCatalogue(const QString& path, const QStringList& scaleIps)
                                "2;2700002;KUZU PİRZOLA;919,50\r\n"
                                "16;2700016;KUZU KUŞBAŞI;749,00\r\n"
                                "17;2100017;AÇMA;18,00\r\n"
-                               "18;2700018;\"PASTIRMA; ÇEMEN\";1.249,00\r\n")
+                               "18;2700018;\"PASTIRMA; ÇEMEN\";1249,00\r\n")
                     .toUtf8());
         report << QStringLiteral("Örnek fiyat listesi yazıldı: %1").arg(dataFile);
     }
