@@ -287,7 +287,7 @@ void MainWindow::trigger(const QString& actionName)
     if (it == m_openers.constEnd())
         return;
     const Opener opener = *it;
-    m_ctx.guard.run(this, opener);
+    m_ctx.guard.openWindow(this, opener);
 }
 
 void MainWindow::addChildWindow(QWidget* window)

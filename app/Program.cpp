@@ -1,5 +1,7 @@
 #include "app/Program.h"
 
+#include "app/AutoPanel.h"
+#include "app/AutomaticRun.h"
 #include "app/MainWindow.h"
 #include "app/StartUpCheck.h"
 #include "app/TerminationSignals.h"
@@ -7,6 +9,7 @@
 #include "screens/ActionGuard.h"
 #include "screens/AppContext.h"
 #include "screens/QtDialogs.h"
+#include "screens/WidgetFeedback.h"
 #include "settings/ProgramFolder.h"
 #include "store/Database.h"
 #include "store/OperationLog.h"
@@ -82,6 +85,11 @@ int runWindowed(const ProgramOptions& options)
     MainWindow window(ctx);
     ctx.shell = &window;
 
+    WidgetFeedback feedback(dialogs, &window, &window, window.autoPanel()->gauge());
+    AutomaticRun automaticRun(db, log, driver, folder, feedback);
+    window.setAutomaticRun([&] {
+        automaticRun.run(ctx.settings, ctx.templatePath, window.targetScales());
+    });
     window.startUp();
 
 

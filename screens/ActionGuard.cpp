@@ -28,22 +28,43 @@ private:
 
 } // namespace
 
+namespace {
+
+// Runs the action; returns the text of an error that escaped it, or a null text.
+QString attempt(const std::function<void()>& action)
+{
+    try {
+        action();
+        return {};
+    } catch (const std::exception& e) {
+        return QString::fromUtf8(e.what());
+    } catch (...) {
+        return QStringLiteral("Beklenmeyen bir hata oluştu.");
+    }
+}
+
+} // namespace
+
 bool ActionGuard::run(QWidget* parent, const std::function<void()>& action, bool waitOnError)
 {
     QString message;
     {
         BusyScope busy(m_depth);
-        try {
-            action();
-            return true;
-        } catch (const std::exception& e) {
-            message = QString::fromUtf8(e.what());
-        } catch (...) {
-            message = QStringLiteral("Beklenmeyen bir hata oluştu.");
-        }
+        message = attempt(action);
     }
+    if (message.isNull())
+        return true;
     // The box is shown after the busy mark and the wait cursor are gone.
     m_dialogs.error(parent, message, waitOnError);
+    return false;
+}
+
+bool ActionGuard::openWindow(QWidget* parent, const std::function<void()>& open)
+{
+    const QString message = attempt(open);
+    if (message.isNull())
+        return true;
+    m_dialogs.error(parent, message);
     return false;
 }
 

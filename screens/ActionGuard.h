@@ -18,6 +18,10 @@ public:
 
     // Returns false when the action ended with an error.
     bool run(QWidget* parent, const std::function<void()>& action, bool waitOnError = true);
+    // Opens a window: errors are caught the same way, but a modal window that stays
+    // open is no operation under way, so the automatic timer goes on meanwhile. The
+    // actions inside the window run under run() themselves.
+    bool openWindow(QWidget* parent, const std::function<void()>& open);
 
     bool isBusy() const { return m_depth > 0; }
     Dialogs& dialogs() { return m_dialogs; }
