@@ -48,11 +48,7 @@ void setUpShop(TestFolder& folder, const ScaleRack& rack, const QStringList& ips
 QStringList logTexts(const TestFolder& folder)
 {
     Database db(folder.databasePath());
-    QStringList texts;
-    const Rows rows = db.run(QStringLiteral("SELECT ISLEM FROM LOGTBL ORDER BY LOGNO"));
-    for (int r = 0; r < rows.count(); ++r)
-        texts << rows.text(r, QStringLiteral("ISLEM"));
-    return texts;
+    return mv::test::logTexts(db);
 }
 
 const QStringList kIps = {QStringLiteral("127.0.0.2"), QStringLiteral("127.0.0.3"), QStringLiteral("127.0.0.4")};

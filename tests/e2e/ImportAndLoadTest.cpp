@@ -28,15 +28,6 @@ struct CurrentFolder {
     QString m_old;
 };
 
-QStringList logTexts(Database& db)
-{
-    QStringList texts;
-    const Rows rows = db.run(QStringLiteral("SELECT ISLEM FROM LOGTBL ORDER BY LOGNO"));
-    for (int r = 0; r < rows.count(); ++r)
-        texts << rows.text(r, QStringLiteral("ISLEM"));
-    return texts;
-}
-
 } // namespace
 
 TEST(ImportAndLoad, PriceListReachesEveryScaleThatAnswers)

@@ -56,14 +56,7 @@ protected:
         return ProductLoader(driver, log, feedback, separator);
     }
 
-    QStringList logTexts()
-    {
-        QStringList texts;
-        const Rows rows = db.run(QStringLiteral("SELECT ISLEM FROM LOGTBL ORDER BY LOGNO"));
-        for (int r = 0; r < rows.count(); ++r)
-            texts << rows.text(r, QStringLiteral("ISLEM"));
-        return texts;
-    }
+    QStringList logTexts() { return test::logTexts(db); }
 
     static QStringList loadedScale(const QString& ip, int products)
     {

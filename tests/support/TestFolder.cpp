@@ -1,6 +1,7 @@
 #include "tests/support/TestFolder.h"
 
 #include "settings/Cp1254.h"
+#include "store/Database.h"
 #include "tools/setup/DatabaseCreator.h"
 
 #include <QCoreApplication>
@@ -81,6 +82,15 @@ void TestFolder::copyFixture(const QString& fixture, const QString& relative)
     if (!f.open(QIODevice::ReadOnly))
         throw std::runtime_error("missing fixture " + fixture.toStdString());
     writeFile(relative, f.readAll());
+}
+
+QStringList logTexts(Database& db)
+{
+    QStringList texts;
+    const Rows rows = db.run(QStringLiteral("SELECT ISLEM FROM LOGTBL ORDER BY LOGNO"));
+    for (int r = 0; r < rows.count(); ++r)
+        texts << rows.text(r, QStringLiteral("ISLEM"));
+    return texts;
 }
 
 QByteArray defaultSettingsFile()

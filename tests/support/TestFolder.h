@@ -3,7 +3,12 @@
 #include "settings/ProgramFolder.h"
 
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
+
+namespace mv {
+class Database;
+}
 
 namespace mv::test {
 
@@ -33,6 +38,9 @@ public:
 private:
     QTemporaryDir m_dir;
 };
+
+// The texts of the operation log, oldest first.
+QStringList logTexts(Database& db);
 
 // A settings file with every key at its usual default, CR LF line ends.
 QByteArray defaultSettingsFile();
