@@ -40,6 +40,9 @@ public:
         m_last = line;
         QTextStream(stdout) << line << Qt::endl;
     }
+    // A status text repeats the log record written just before it; a new run may
+    // rightly print the same text again.
+    void newRun() { m_last.clear(); }
     void setStatus(const QString& text) override { print(text); }
     void notice(const QString& text) override { print(text); }
 
@@ -104,7 +107,10 @@ int runUnattended(const ProgramOptions& options)
 
     AutomaticRun run(db, log, driver, folder, console);
     bool failed = false;
-    auto runOnce = [&] { run.run(settings, templatePath, targets); };
+    auto runOnce = [&] {
+        console.newRun();
+        run.run(settings, templatePath, targets);
+    };
     auto reportError = [&](const QString& text) {
         failed = true;
         printError(text);

@@ -126,3 +126,46 @@ TEST(AutoOnce, WrongArgumentsAreRefused)
     const Outcome result = runProgram(folder.path(), {QStringLiteral("--auto-once"), QStringLiteral("--auto")});
     EXPECT_EQ(result.exitCode, 2);
 }
+
+TEST(AutoLoop, RunsOnItsTimerUntilSigtermAndCommitsOnTheWayOut)
+{
+    ScaleRack rack(kIps);
+    TestFolder folder;
+    setUpShop(folder, rack, kIps);
+    folder.writeSettings(QStringLiteral("[Genel]\nDisVeriSablon=000\nDisVerideEskiSil=H\nKusurat=,\n"
+                                        "[UrunStandart]\nRafOmru=0\nDara=0\nMesaj1=0\n"
+                                        "[OtoYukleme]\nBaslatma=H\nPeriyodik=E\nBaslatSure=00:00:01\nPeriyodikSure=00:00:01\n"));
+
+    QProcess p;
+    p.setProgram(binaryFolder() + QStringLiteral("/morvanta"));
+    p.setArguments({QStringLiteral("--dir"), folder.path(), QStringLiteral("--auto")});
+    p.start();
+    ASSERT_TRUE(p.waitForStarted());
+    struct KillOnFailure {
+        QProcess& p;
+        ~KillOnFailure()
+        {
+            if (p.state() != QProcess::NotRunning) {
+                p.kill();
+                p.waitForFinished();
+            }
+        }
+    } guard{p};
+    // Wait for two runs to have loaded the last scale.
+    QByteArray out;
+    const QByteArray loaded = QStringLiteral("127.0.0.4 IP Numaralı Teraziye Otomatik Modda 2 Adet").toUtf8();
+    for (int i = 0; i < 100 && out.count(loaded) < 2; ++i) {
+        p.waitForReadyRead(200);
+        out += p.readAllStandardOutput();
+    }
+    ASSERT_GE(out.count(loaded), 2) << out.toStdString();
+    p.terminate();
+    ASSERT_TRUE(p.waitForFinished(20000));
+    EXPECT_EQ(p.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(p.exitCode(), 0) << p.readAllStandardError().toStdString();
+
+    const QStringList log = logTexts(folder);
+    EXPECT_EQ(log.first(), QStringLiteral("Program Başlatıldı."));
+    EXPECT_GE(log.count(QStringLiteral("127.0.0.2 IP Numaralı Teraziye Otomatik Modda 2 Adet Ürün Bilgisi Yüklendi.")), 2);
+    EXPECT_EQ(rack.memory(kIps[1]).plus.size(), 2u);
+}
