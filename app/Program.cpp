@@ -80,7 +80,7 @@ int runWindowed(const ProgramOptions& options)
     Database db(folder.databasePath());
     OperationLog log(db);
     ActionGuard guard(dialogs);
-    AppContext ctx{folder, db, log, dialogs, guard, driver};
+    AppContext ctx{folder, db, log, guard.boxes(), guard, driver};
 
     MainWindow window(ctx);
     ctx.shell = &window;

@@ -42,6 +42,16 @@ TerminationSignals::TerminationSignals(QObject* parent) : QObject(parent)
     });
 }
 
+int TerminationSignals::takePending()
+{
+    if (m_fd < 0)
+        return 0;
+    signalfd_siginfo info{};
+    if (::read(m_fd, &info, sizeof info) == sizeof info)
+        return int(info.ssi_signo);
+    return 0;
+}
+
 TerminationSignals::~TerminationSignals()
 {
     if (m_fd >= 0)

@@ -21,6 +21,10 @@ public:
     explicit TerminationSignals(QObject* parent = nullptr);
     ~TerminationSignals() override;
 
+    // A signal that arrived while no event loop ran, taken from the descriptor; 0 when
+    // none did. Long work without an event loop asks this between its steps.
+    int takePending();
+
 Q_SIGNALS:
     void terminationRequested(int signal);
 

@@ -19,6 +19,7 @@
 #include <QTimer>
 
 #include <exception>
+#include <stdexcept>
 
 namespace mv {
 
@@ -29,9 +30,20 @@ QString oneLine(QString text)
     return text.replace(QStringLiteral("\r\n"), QStringLiteral(" ")).replace(QLatin1Char('\r'), QLatin1Char(' '));
 }
 
-// Prints what the window would show: log texts and status texts, each once.
+// Prints what the window would show: log texts and status texts, each once. Between
+// the rows of an import and the products of a loading it looks for a termination
+// signal, so a stop request ends a run within one step instead of after all of it.
 class ConsoleFeedback : public OperationFeedback {
 public:
+    explicit ConsoleFeedback(TerminationSignals& signals) : m_signals(signals) {}
+
+    bool stopRequested() const { return m_stopSignal != 0; }
+    int stopSignal() const { return m_stopSignal; }
+    void requestStop(int signal) { m_stopSignal = signal; }
+
+    void beginProgress(int) override { checkStop(); }
+    void setProgress(int) override { checkStop(); }
+
     void print(const QString& text)
     {
         const QString line = oneLine(text);
@@ -47,7 +59,19 @@ public:
     void notice(const QString& text) override { print(text); }
 
 private:
+    void checkStop()
+    {
+        if (const int signal = m_signals.takePending())
+            m_stopSignal = signal;
+        if (m_stopSignal)
+            throw std::runtime_error(QStringLiteral("Program durduruluyor (sinyal %1); yükleme yarıda kaldı.")
+                                         .arg(m_stopSignal)
+                                         .toStdString());
+    }
+
+    TerminationSignals& m_signals;
     QString m_last;
+    int m_stopSignal = 0;
 };
 
 // The cycle needs a view; without a window there is nothing to show.
@@ -70,13 +94,21 @@ void printError(const QString& text)
 int runUnattended(const ProgramOptions& options)
 {
     TerminationSignals signals;
-    QObject::connect(&signals, &TerminationSignals::terminationRequested, qApp, [] { QCoreApplication::quit(); });
+    ConsoleFeedback console(signals);
+    QObject::connect(&signals, &TerminationSignals::terminationRequested, qApp, [&console](int signal) {
+        console.requestStop(signal);
+        QCoreApplication::quit();
+    });
 
     const ProgramFolder folder(options.folder.isEmpty() ? QCoreApplication::applicationDirPath() : options.folder);
     QDir::setCurrent(folder.path());
+    // Without its driver an unattended run could only report every scale as unreachable
+    // and still end in success; a scheduler must see it fail instead.
     LibraryScaleDriver driver;
-    if (!driver.load({folder.path(), QCoreApplication::applicationDirPath()}))
+    if (!driver.load({folder.path(), QCoreApplication::applicationDirPath()})) {
         printError(QStringLiteral("Terazi sürücüsü yüklenemedi: %1").arg(driver.errorText()));
+        return 1;
+    }
 
     const QString missing = missingFileMessage(folder);
     if (!missing.isEmpty()) {
@@ -84,7 +116,6 @@ int runUnattended(const ProgramOptions& options)
         return 1;
     }
 
-    ConsoleFeedback console;
     Database db(folder.databasePath());
     OperationLog log(db);
     log.setListener([&console](const QString& text) { console.print(text); });
@@ -140,12 +171,15 @@ int runUnattended(const ProgramOptions& options)
         QObject::connect(&timer, &QTimer::timeout, qApp, [&] {
             failed = false;
             cycle.tick();
-            if (cycle.state() == AutoCycle::State::Ended)
+            if (console.stopRequested())
+                QCoreApplication::exit(1);
+            else if (cycle.state() == AutoCycle::State::Ended)
                 QCoreApplication::exit(failed ? 1 : 0);
         });
         timer.start();
         const int status = QCoreApplication::exec();
-        if (status != 0)
+        // A stop between runs is the ordinary end of --auto; a stop inside a run failed it.
+        if (status != 0 && !(console.stopRequested() && !failed))
             failed = true;
     }
 

@@ -45,6 +45,50 @@ QString attempt(const std::function<void()>& action)
 
 } // namespace
 
+ActionGuard::ActionGuard(Dialogs& dialogs) : m_dialogs(dialogs), m_boxes(*this, dialogs) {}
+
+bool ActionGuard::isBusy() const
+{
+    if (m_holds > 0)
+        return true;
+    // Busy when an action works at a depth deeper than the innermost wait for the user.
+    return m_depth > (m_waits.isEmpty() ? 0 : m_waits.last());
+}
+
+ActionGuard::UserWait::UserWait(ActionGuard& guard) : m_guard(guard)
+{
+    m_guard.m_waits << m_guard.m_depth;
+}
+
+ActionGuard::UserWait::~UserWait()
+{
+    m_guard.m_waits.removeLast();
+}
+
+bool ActionGuard::WaitingBoxes::ask(QWidget* parent, const QString& text, const QString& caption)
+{
+    UserWait wait(m_guard);
+    return m_inner.ask(parent, text, caption);
+}
+
+void ActionGuard::WaitingBoxes::notice(QWidget* parent, const QString& text, Icon icon)
+{
+    UserWait wait(m_guard);
+    m_inner.notice(parent, text, icon);
+}
+
+void ActionGuard::WaitingBoxes::warning(QWidget* parent, const QString& text)
+{
+    UserWait wait(m_guard);
+    m_inner.warning(parent, text);
+}
+
+void ActionGuard::WaitingBoxes::error(QWidget* parent, const QString& text, bool wait)
+{
+    UserWait waiting(m_guard);
+    m_inner.error(parent, text, wait);
+}
+
 bool ActionGuard::run(QWidget* parent, const std::function<void()>& action, bool waitOnError)
 {
     QString message;

@@ -1,9 +1,12 @@
 #include "screens/ScaleClearing.h"
 
 #include "scale/ScaleDriver.h"
+#include "screens/ActionGuard.h"
 #include "screens/Dialogs.h"
 
 #include <QApplication>
+
+#include <optional>
 
 namespace mv {
 
@@ -58,6 +61,9 @@ bool ScaleClearing::run(const QString& ip)
         return false;
 
     const QByteArray address = ip.toLatin1();
+    std::optional<ActionGuard::BusyHold> busy;
+    if (m_guard)
+        busy.emplace(*m_guard);
     int connected = 0;
     {
         WaitCursor wait;

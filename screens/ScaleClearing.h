@@ -6,6 +6,7 @@ class QWidget;
 
 namespace mv {
 
+class ActionGuard;
 class Dialogs;
 class ScaleDriver;
 
@@ -13,8 +14,10 @@ class ScaleDriver;
 // the user agreed. The catalogue database is not touched.
 class ScaleClearing {
 public:
-    ScaleClearing(ScaleDriver& driver, Dialogs& dialogs, QWidget* parent)
-        : m_driver(driver), m_dialogs(dialogs), m_parent(parent) {}
+    // With a guard, the program counts as busy from connecting to disconnecting, the
+    // result box included, so no automatic run connects to a scale meanwhile.
+    ScaleClearing(ScaleDriver& driver, Dialogs& dialogs, QWidget* parent, ActionGuard* guard = nullptr)
+        : m_driver(driver), m_dialogs(dialogs), m_parent(parent), m_guard(guard) {}
 
     // Asks, connects, clears, reports, disconnects. True when the clear request was sent.
     bool run(const QString& ip);
@@ -27,6 +30,7 @@ private:
     ScaleDriver& m_driver;
     Dialogs& m_dialogs;
     QWidget* m_parent;
+    ActionGuard* m_guard;
 };
 
 } // namespace mv

@@ -202,7 +202,13 @@ void ScaleListScreen::rowClicked(int row)
 void ScaleListScreen::runCard(ScaleCard& card)
 {
     centreOver(&card, mainWindow());
-    if (card.exec() == QDialog::Accepted)
+    int result = QDialog::Rejected;
+    {
+        // The open card waits for the user; its save runs as an action of its own.
+        const auto wait = m_ctx.guard.waitForUser();
+        result = card.exec();
+    }
+    if (result == QDialog::Accepted)
         list();
 }
 
@@ -274,7 +280,7 @@ void ScaleListScreen::clearFocused()
     const auto scale = focusedScale();
     if (!scale)
         return;
-    ScaleClearing(m_ctx.driver, m_ctx.dialogs, this).run(scale->ip);
+    ScaleClearing(m_ctx.driver, m_ctx.dialogs, this, &m_ctx.guard).run(scale->ip);
 }
 
 void ScaleListScreen::resizeEvent(QResizeEvent* event)

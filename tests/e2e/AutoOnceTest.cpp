@@ -3,6 +3,7 @@
 #include "tests/support/TestFolder.h"
 
 #include <QProcess>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -168,4 +169,52 @@ TEST(AutoLoop, RunsOnItsTimerUntilSigtermAndCommitsOnTheWayOut)
     EXPECT_EQ(log.first(), QStringLiteral("Program Başlatıldı."));
     EXPECT_GE(log.count(QStringLiteral("127.0.0.2 IP Numaralı Teraziye Otomatik Modda 2 Adet Ürün Bilgisi Yüklendi.")), 2);
     EXPECT_EQ(rack.memory(kIps[1]).plus.size(), 2u);
+}
+
+TEST(AutoOnce, SigtermStopsARunBetweenTwoProductsAndFailsIt)
+{
+    // Slow scales: every answer takes 300 ms.
+    ScaleRack rack(kIps, {}, 300);
+    TestFolder folder;
+    setUpShop(folder, rack, kIps);
+
+    QProcess p;
+    p.setProgram(binaryFolder() + QStringLiteral("/morvanta"));
+    p.setArguments({QStringLiteral("--dir"), folder.path(), QStringLiteral("--auto-once")});
+    p.start();
+    ASSERT_TRUE(p.waitForStarted());
+    QByteArray out;
+    const QByteArray first = QStringLiteral("127.0.0.2 IP Numaralı Teraziye").toUtf8();
+    for (int i = 0; i < 100 && !out.contains(first); ++i) {
+        p.waitForReadyRead(100);
+        out += p.readAllStandardOutput();
+    }
+    ASSERT_TRUE(out.contains(first)) << out.toStdString();
+    p.terminate();
+    ASSERT_TRUE(p.waitForFinished(10000));
+    EXPECT_EQ(p.exitCode(), 1);
+
+    const QStringList log = logTexts(folder);
+    EXPECT_TRUE(log.last().startsWith(QStringLiteral("Otomatik yükleme hatası: Program durduruluyor")))
+        << log.last().toStdString();
+    EXPECT_EQ(rack.memory(kIps[0]).plus.size(), 2u);
+    EXPECT_TRUE(rack.memory(kIps[2]).plus.empty());
+}
+
+TEST(AutoOnce, MissingDriverFailsTheRunInsteadOfReportingEveryScaleUnreachable)
+{
+    ScaleRack rack(kIps);
+    TestFolder folder;
+    setUpShop(folder, rack, kIps);
+    // The program file alone in a folder, with no driver beside it or in the program folder.
+    QTemporaryDir lonely;
+    const QString program = lonely.filePath(QStringLiteral("morvanta"));
+    ASSERT_TRUE(QFile::copy(binaryFolder() + QStringLiteral("/morvanta"), program));
+
+    QProcess p;
+    p.start(program, {QStringLiteral("--dir"), folder.path(), QStringLiteral("--auto-once")});
+    ASSERT_TRUE(p.waitForFinished(30000));
+    EXPECT_EQ(p.exitCode(), 1);
+    EXPECT_TRUE(QString::fromUtf8(p.readAllStandardError()).contains(QStringLiteral("Terazi sürücüsü yüklenemedi")));
+    EXPECT_TRUE(rack.memory(kIps[0]).plus.empty());
 }

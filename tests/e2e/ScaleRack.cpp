@@ -6,7 +6,7 @@
 
 namespace mv::test {
 
-ScaleRack::ScaleRack(const QStringList& ips, const QStringList& down) : m_ips(ips)
+ScaleRack::ScaleRack(const QStringList& ips, const QStringList& down, int replyDelayMs) : m_ips(ips)
 {
     // The first scale takes a free port; the others join it on their own addresses. A
     // port that is free on one address may be taken on another, so try a few.
@@ -18,6 +18,7 @@ ScaleRack::ScaleRack(const QStringList& ips, const QStringList& down) : m_ips(ip
             sim::SimulatorOptions options;
             options.address = ip;
             options.port = port;
+            options.faults.replyDelayMs = replyDelayMs;
             if (down.contains(ip))
                 options.faults.refuse = sim::RefuseMode::NotListening;
             auto scale = std::make_unique<sim::ScaleSimulator>(options);

@@ -13,7 +13,7 @@ namespace mv::test {
 // share the driver's port. Scales named in `down` refuse every connection.
 class ScaleRack {
 public:
-    ScaleRack(const QStringList& ips, const QStringList& down = {});
+    ScaleRack(const QStringList& ips, const QStringList& down = {}, int replyDelayMs = 0);
 
     quint16 port() const { return m_port; }
     sim::ScaleMemory memory(const QString& ip) const;

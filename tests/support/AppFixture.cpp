@@ -7,7 +7,7 @@ AppFixture::AppFixture(TestFolder::Contents contents) : folder(contents)
     db = std::make_unique<Database>(folder.databasePath());
     log = std::make_unique<OperationLog>(*db);
     guard = std::make_unique<ActionGuard>(dialogs);
-    ctx = std::make_unique<AppContext>(AppContext{folder.folder(), *db, *log, dialogs, *guard, driver});
+    ctx = std::make_unique<AppContext>(AppContext{folder.folder(), *db, *log, guard->boxes(), *guard, driver});
 }
 
 AppFixture::~AppFixture()

@@ -3,6 +3,8 @@
 #include "screens/Dialogs.h"
 
 #include <QList>
+
+#include <functional>
 #include <QString>
 #include <QStringList>
 
@@ -19,6 +21,8 @@ public:
     };
 
     void answer(bool yes) { m_answers << yes; }
+    // Runs while each box is "open", as the event loop of a real box would run timers.
+    std::function<void()> whileOpen;
 
     bool ask(QWidget* parent, const QString& text, const QString& caption) override;
     void notice(QWidget* parent, const QString& text, Icon icon) override;
