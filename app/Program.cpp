@@ -33,7 +33,12 @@ bool parseProgramOptions(const QStringList& arguments, ProgramOptions& options, 
                                   QStringLiteral("Pencere açmadan bir kez dış veri al ve tüm terazileri yükle."));
     const QCommandLineOption loop(QStringLiteral("auto"),
                                   QStringLiteral("Pencere açmadan otomatik yükleme ayarlarına göre çalış."));
+    const QCommandLineOption database(
+        QStringLiteral("database"),
+        QStringLiteral("Program klasöründeki Data.FDB yerine açılacak veritabanı: dosya yolu ya da sunucu:yol."),
+        QStringLiteral("DB"));
     parser.addOption(dir);
+    parser.addOption(database);
     parser.addOption(once);
     parser.addOption(loop);
     if (!parser.parse(arguments)) {
@@ -49,6 +54,7 @@ bool parseProgramOptions(const QStringList& arguments, ProgramOptions& options, 
         return false;
     }
     options.folder = parser.value(dir);
+    options.database = parser.value(database);
     options.autoOnce = parser.isSet(once);
     options.autoLoop = parser.isSet(loop);
     if (options.autoOnce && options.autoLoop) {
@@ -56,6 +62,11 @@ bool parseProgramOptions(const QStringList& arguments, ProgramOptions& options, 
         return false;
     }
     return true;
+}
+
+QString databaseOf(const ProgramOptions& options, const ProgramFolder& folder)
+{
+    return options.database.isEmpty() ? folder.databasePath() : options.database;
 }
 
 int runWindowed(const ProgramOptions& options)
@@ -71,13 +82,13 @@ int runWindowed(const ProgramOptions& options)
     LibraryScaleDriver driver;
     driver.load({folder.path(), QCoreApplication::applicationDirPath()});
 
-    const QString missing = missingFileMessage(folder);
+    const QString missing = missingFileMessage(folder, options.database.isEmpty());
     if (!missing.isEmpty()) {
         dialogs.warning(nullptr, missing);
         return 1;
     }
 
-    Database db(folder.databasePath());
+    Database db(databaseOf(options, folder));
     OperationLog log(db);
     ActionGuard guard(dialogs);
     AppContext ctx{folder, db, log, guard.boxes(), guard, driver};

@@ -6,9 +6,9 @@
 
 namespace mv {
 
-QString missingFileMessage(const ProgramFolder& folder)
+QString missingFileMessage(const ProgramFolder& folder, bool checkDatabase)
 {
-    if (!QFileInfo(folder.databasePath()).isFile())
+    if (checkDatabase && !QFileInfo(folder.databasePath()).isFile())
         return QStringLiteral("Veritabani Dosyasi Bulunamadi.\rProgram Sonlandirilacaktir.");
     if (!QFileInfo(folder.settingsPath()).isFile())
         return QStringLiteral("Ayar Dosyasi Bulunamadi.\rProgram Sonlandirilacaktir.");

@@ -110,13 +110,13 @@ int runUnattended(const ProgramOptions& options)
         return 1;
     }
 
-    const QString missing = missingFileMessage(folder);
+    const QString missing = missingFileMessage(folder, options.database.isEmpty());
     if (!missing.isEmpty()) {
         printError(missing);
         return 1;
     }
 
-    Database db(folder.databasePath());
+    Database db(databaseOf(options, folder));
     OperationLog log(db);
     log.setListener([&console](const QString& text) { console.print(text); });
 

@@ -218,3 +218,22 @@ TEST(AutoOnce, MissingDriverFailsTheRunInsteadOfReportingEveryScaleUnreachable)
     EXPECT_TRUE(QString::fromUtf8(p.readAllStandardError()).contains(QStringLiteral("Terazi sürücüsü yüklenemedi")));
     EXPECT_TRUE(rack.memory(kIps[0]).plus.empty());
 }
+
+TEST(AutoOnce, DatabaseNamedOnTheCommandLineTakesThePlaceOfDataFdb)
+{
+    ScaleRack rack(kIps);
+    TestFolder shared;
+    TestFolder folder;
+    setUpShop(shared, rack, kIps);
+    folder.copyFixture(QStringLiteral("e2e/DisVeri.ini"), QStringLiteral("Ini/DisVeri.ini"));
+    folder.copyFixture(QStringLiteral("e2e/fiyat.txt"), QStringLiteral("fiyat.txt"));
+    rack.writeSystemCfg(folder.path());
+    QFile::remove(folder.databasePath());
+
+    const Outcome result = runProgram(folder.path(), {QStringLiteral("--database"), shared.databasePath(),
+                                                      QStringLiteral("--auto-once")});
+    ASSERT_EQ(result.exitCode, 0) << result.err.toStdString();
+    EXPECT_EQ(logTexts(shared).first(), QStringLiteral("Program Başlatıldı."));
+    EXPECT_EQ(rack.memory(kIps[2]).plus.size(), 2u);
+    EXPECT_FALSE(QFile::exists(folder.databasePath()));
+}
