@@ -100,9 +100,10 @@ void StagingWriter::store(ImportStores& stores, const QString& oldRecords, const
         if (row[staging::Mark] == kIncompleteMark) {
             stores.errorLines << errorLine(r, kIncomplete, row);
         } else if (!tryInsert(row)) {
-            if (update)
-                m_db.run(UpdateStatement, updateValues(row));
-            else
+            // An update that finds no product to change (the insert failed on a value,
+            // not on an existing code) stores nothing: that line is faulty too, never
+            // a silent loss.
+            if (!update || m_db.run(UpdateStatement, updateValues(row)).affectedRows() == 0)
                 stores.errorLines << errorLine(r, kFaulty, row);
         }
         m_feedback.setProgress(r);

@@ -86,7 +86,7 @@ Rows Database::run(const QString& sql, const QVariantList& values)
     if (!query.exec())
         throw DbError(errorText(query.lastError()));
     if (!query.isSelect())
-        return {};
+        return Rows::affected(query.numRowsAffected());
 
     QStringList columns;
     const QSqlRecord record = query.record();

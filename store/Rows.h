@@ -28,9 +28,19 @@ public:
 
     const QList<QVariantList>& data() const { return m_data; }
 
+    // Rows an insert, update or delete changed.
+    int affectedRows() const { return m_affected; }
+    static Rows affected(int count)
+    {
+        Rows rows;
+        rows.m_affected = count;
+        return rows;
+    }
+
 private:
     QStringList m_columns;
     QList<QVariantList> m_data;
+    int m_affected = 0;
 };
 
 } // namespace mv

@@ -290,6 +290,19 @@ TEST(ImportStore, ValuesTheColumnsCannotHoldAreFailedInserts)
                            "3.Satir Hatali Bilgi-> 3,27347,27,PAHALI,1E20"}));
 }
 
+TEST(ImportStore, ANewProductWhoseInsertFailsIsAFaultyLineWhenMergingToo)
+{
+    Shop shop(QStringLiteral("H"));
+    shop.addProduct(4, QStringLiteral("ESKİ"));
+    shop.semicolonFile(QStringLiteral("2;ÇOK UZUN BİR ÜRÜN ADI OTUZ ALTI HARFİ AŞAR;346;1;3\n"
+                                      "4;DOĞRU;348;1;3\n"));
+    const ExternalImport::Result result = shop.manual();
+    EXPECT_EQ(shop.committedProducts(), QStringList({"4|27348|27|DOĞRU|1|4|7|0|3|0|3|E"}));
+    EXPECT_EQ(shop.stores.errorLines,
+              QStringList({"1.Satir Hatali Bilgi-> 2,27346,27,ÇOK UZUN BİR ÜRÜN ADI OTUZ ALTI HARFİ AŞAR,1"}));
+    EXPECT_EQ(result.statusText, QStringLiteral("Veriler Alındı.\r1 Adet Hatalı Kayıt Var."));
+}
+
 TEST(ImportStore, SeparatedRowWithoutProductTypeIsIncompleteInBothEntries)
 {
     for (const bool automatic : {false, true}) {

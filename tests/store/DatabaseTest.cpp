@@ -118,3 +118,15 @@ TEST(Database, MissingOrDamagedFileFailsOnTheFirstStatement)
         EXPECT_THROW(db.run(QStringLiteral("SELECT COUNT(PLUKODU) FROM PLUTBL")), DbError) << path.toStdString();
     }
 }
+
+TEST(Database, WritesTellHowManyRowsTheyChanged)
+{
+    test::TestFolder folder;
+    Database db(folder.databasePath());
+    db.run(kInsertProduct, product(1, QStringLiteral("ELMA")));
+    db.run(kInsertProduct, product(2, QStringLiteral("ARMUT")));
+    const QString update = QStringLiteral("UPDATE PLUTBL SET PLUADI=? WHERE PLUKODU=?");
+    EXPECT_EQ(db.run(update, {QStringLiteral("AYVA"), 1}).affectedRows(), 1);
+    EXPECT_EQ(db.run(update, {QStringLiteral("AYVA"), 9}).affectedRows(), 0);
+    EXPECT_EQ(db.run(QStringLiteral("DELETE FROM PLUTBL")).affectedRows(), 2);
+}
