@@ -62,9 +62,14 @@ bool GeneralSettings::write(const QString& path) const
     IniFile ini(path);
     if (!ini.load())
         return false;
+    store(ini);
+    return ini.save();
+}
+
+void GeneralSettings::store(IniFile& ini) const
+{
     for (const KeyDef& k : kKeys)
         ini.setValue(QLatin1String(k.section), QLatin1String(k.key), this->*k.field);
-    return ini.save();
 }
 
 bool GeneralSettings::writeTemplateCode(const QString& path, const QString& code)

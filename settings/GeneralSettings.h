@@ -4,6 +4,7 @@
 
 namespace mv {
 
+class IniFile;
 class ProgramFolder;
 
 // A yes/no setting or column: only exactly "E" is yes.
@@ -35,6 +36,8 @@ struct GeneralSettings {
     static GeneralSettings read(const QString& path);
     // Writes the sixteen keys in their fixed order.
     bool write(const QString& path) const;
+    // The same into a settings file held in memory.
+    void store(IniFile& ini) const;
     // Writes DisVeriSablon alone.
     static bool writeTemplateCode(const QString& path, const QString& code);
 

@@ -21,6 +21,16 @@ QString errorText(const QSqlError& error)
     return text;
 }
 
+// Only inserts, updates and deletes have a count of changed rows to ask for.
+bool changesRows(const QString& sql)
+{
+    const QStringView t = QStringView(sql).trimmed();
+    for (const char* verb : {"INSERT", "UPDATE", "DELETE"})
+        if (t.startsWith(QLatin1String(verb), Qt::CaseInsensitive))
+            return true;
+    return false;
+}
+
 } // namespace
 
 Database::Database(QString database, QString user, QString password)
@@ -86,7 +96,7 @@ Rows Database::run(const QString& sql, const QVariantList& values)
     if (!query.exec())
         throw DbError(errorText(query.lastError()));
     if (!query.isSelect())
-        return Rows::affected(query.numRowsAffected());
+        return Rows::affected(changesRows(sql) ? query.numRowsAffected() : 0);
 
     QStringList columns;
     const QSqlRecord record = query.record();

@@ -1,10 +1,10 @@
 #include "tools/setup/ProgramFolderSetup.h"
 
 #include "settings/GeneralSettings.h"
+#include "settings/IniFile.h"
 #include "settings/ProgramFolder.h"
 #include "tools/setup/DatabaseCreator.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -30,16 +30,9 @@ QByteArray defaultGeneralSettings()
     s.periyodik = QStringLiteral("H");
     s.baslatSure = QStringLiteral("00:05:00");
     s.periyodikSure = QStringLiteral("01:00:00");
-    // Written through the same writer the program uses, into a scratch file.
-    const QString scratch = QDir::tempPath() + QStringLiteral("/morvanta-settings-%1.ini").arg(QCoreApplication::applicationPid());
-    QFile::remove(scratch);
-    s.write(scratch);
-    QFile f(scratch);
-    f.open(QIODevice::ReadOnly);
-    QByteArray bytes = f.readAll();
-    f.close();
-    QFile::remove(scratch);
-    return bytes;
+    IniFile ini;
+    s.store(ini);
+    return ini.toBytes();
 }
 
 QStringList setUpProgramFolder(const QString& path, const QString& reportsSource)
