@@ -1,5 +1,6 @@
 #include "screens/ScaleRecords.h"
 
+#include "scale/TargetScales.h"
 #include "store/Database.h"
 #include "store/DbError.h"
 
@@ -24,11 +25,7 @@ QList<ScaleRow> ScaleRecords::all()
 
 QStringList ScaleRecords::activeIps()
 {
-    const Rows rows = m_db.run(QStringLiteral("SELECT * FROM TERAZITBL WHERE DURUM='0' ORDER BY TRZIP"));
-    QStringList ips;
-    for (int r = 0; r < rows.count(); ++r)
-        ips << rows.text(r, QStringLiteral("TRZIP"));
-    return ips;
+    return activeScaleIps(m_db);
 }
 
 int ScaleRecords::activeCount()

@@ -4,7 +4,6 @@
 #include "screens/MainShell.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QProgressBar>
 
 namespace mv {
@@ -60,10 +59,9 @@ void WidgetFeedback::setProgress(int value)
     if (m_gauge)
         m_gauge->setValue(value);
     // Repaint a few times a second, not on every row: the work stays on this thread.
-    static QElapsedTimer sinceRepaint;
-    if (!sinceRepaint.isValid() || sinceRepaint.elapsed() > 100) {
+    if (!m_sinceRepaint.isValid() || m_sinceRepaint.elapsed() > 100) {
         QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-        sinceRepaint.restart();
+        m_sinceRepaint.restart();
     }
 }
 

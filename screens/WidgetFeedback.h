@@ -2,6 +2,8 @@
 
 #include "store/OperationFeedback.h"
 
+#include <QElapsedTimer>
+
 class QProgressBar;
 class QWidget;
 
@@ -30,6 +32,7 @@ private:
     MainShell* m_shell;
     QProgressBar* m_gauge;
     bool m_cursor = false;
+    QElapsedTimer m_sinceRepaint;
 };
 
 } // namespace mv
